@@ -1,0 +1,23 @@
+#include "platform/Profile.h"
+
+#include "platform/win32/Win32.h"
+
+#include <vector>
+
+namespace platform {
+
+std::wstring GetProfileString(const std::wstring& section, const std::wstring& key, const std::wstring& defaultValue,
+                              const std::wstring& path, uint32_t bufferChars) {
+    if (bufferChars == 0) return {};
+    std::vector<wchar_t> buffer(bufferChars, L'\0');
+    const DWORD length = ::GetPrivateProfileStringW(section.c_str(), key.c_str(), defaultValue.c_str(), buffer.data(),
+                                                    bufferChars, path.c_str());
+    return std::wstring(buffer.data(), length);
+}
+
+uint32_t GetProfileInt(const std::wstring& section, const std::wstring& key, int defaultValue,
+                       const std::wstring& path) {
+    return ::GetPrivateProfileIntW(section.c_str(), key.c_str(), defaultValue, path.c_str());
+}
+
+}  // namespace platform
