@@ -31,10 +31,10 @@ void InstallerConfig::LoadFromFile(const std::wstring& exePath) {
     const std::wstring file = Utils::JoinPath(Utils::ParentFolder(exePath), kConfigFileName);
     if (platform::PathExists(file)) {
         auto read = [&](const wchar_t* key, const wchar_t* fallback) {
-            return platform::GetProfileString(kSection, key, fallback, file, kValueBufferChars);
+            return platform::ReadProfileString(kSection, key, fallback, file, kValueBufferChars);
         };
         SetDownloadUrl(read(L"DownloadUrl", kDefaultDownloadUrl));
-        m_DownloadType = static_cast<int32_t>(platform::GetProfileInt(kSection, L"DownloadType", 1, file));
+        m_DownloadType = static_cast<int32_t>(platform::ReadProfileInt(kSection, L"DownloadType", 1, file));
         m_IsCheckNet = IsTrue(read(L"IsCheckNet", L"true"));
         m_IsEnableAnalytics = IsTrue(read(L"IsEnableAnalytics", L"true"));
         m_DlAppNameSuffix = read(L"DlAppNameSuffix", L".downloader");

@@ -33,7 +33,7 @@ struct DiskSpace {
 };
 // GetDiskFreeSpaceExW for the volume holding directory. On failure returns
 // false and sets errorCode to the system error number.
-bool GetDiskFreeSpace(const std::wstring& directory, DiskSpace& space, uint32_t& errorCode);
+bool QueryDiskFreeSpace(const std::wstring& directory, DiskSpace& space, uint32_t& errorCode);
 
 // Reads and writes whole files (test fixtures and small settings files).
 bool ReadWholeFile(const std::wstring& path, std::string& bytes);

@@ -9,12 +9,12 @@ namespace platform {
 
 // The value of key in section, or defaultValue when the file, the section or
 // the key is missing. At most bufferChars - 1 characters are returned.
-std::wstring GetProfileString(const std::wstring& section, const std::wstring& key,
+std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key,
                               const std::wstring& defaultValue, const std::wstring& path,
                               uint32_t bufferChars);
 
 // The value read as an integer, defaultValue when the key is missing or empty.
-uint32_t GetProfileInt(const std::wstring& section, const std::wstring& key, int defaultValue,
+uint32_t ReadProfileInt(const std::wstring& section, const std::wstring& key, int defaultValue,
                        const std::wstring& path);
 
 }  // namespace platform

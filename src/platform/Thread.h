@@ -9,7 +9,15 @@
 
 namespace platform {
 
-using ThreadProc = unsigned (*)(void* parameter);
+// The runtime's thread procedures use the stdcall convention on 32-bit
+// Windows; a procedure handed to CreateSuspendedThread is declared
+// "unsigned NOTAVION_THREAD_CALL Proc(void*)".
+#if defined(_WIN32)
+#define NOTAVION_THREAD_CALL __stdcall
+#else
+#define NOTAVION_THREAD_CALL
+#endif
+using ThreadProc = unsigned(NOTAVION_THREAD_CALL*)(void* parameter);
 
 namespace detail {
 struct ThreadControl;  // POSIX: the pthread plus its start gate

@@ -29,7 +29,7 @@ uint32_t CheckNetwork() {
 bool HardDiskManager::CheckFreeSpace(const std::wstring& directory) {
     platform::DiskSpace space{m_FreeBytesAvailable, m_TotalBytes, m_TotalFreeBytes};
     uint32_t errorCode = 0;
-    if (!platform::GetDiskFreeSpace(directory, space, errorCode)) {
+    if (!platform::QueryDiskFreeSpace(directory, space, errorCode)) {
         UTILS_LOG(L"HardDiskManager::CheckFreeSpace FAIL code=%ld\r\n", static_cast<long>(errorCode));
         return false;
     }

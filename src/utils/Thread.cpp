@@ -21,7 +21,8 @@ void Thread::Start(void* argument, const std::wstring& name, Callable callable) 
     m_Argument = argument;
     m_Name = name;
     if (!platform::CreateSuspendedThread(&Thread::CallBack, this, m_Handle, m_ThreadId)) return;
-    const std::string debugName = m_Name.empty() ? "t" + std::to_string(m_ThreadId) : WideToAnsi(m_Name);
+    std::string debugName = WideToAnsi(m_Name);
+    if (m_Name.empty()) debugName = fmt::format("t{}", m_ThreadId);
     platform::SetThreadDebugName(m_Handle, m_ThreadId, debugName);
 }
 
@@ -39,7 +40,7 @@ void Thread::Join() {
     m_ThreadId = kNoThreadId;
 }
 
-unsigned Thread::CallBack(void* parameter) {
+unsigned NOTAVION_THREAD_CALL Thread::CallBack(void* parameter) {
     auto* self = static_cast<Thread*>(parameter);
     UTILS_LOG(L"THREAD BEGIN\r\n");
     self->m_Callable(self->m_Argument);

@@ -42,7 +42,7 @@ public:
     const std::wstring& GetName() const { return m_Name; }
 
 private:
-    static unsigned CallBack(void* parameter);
+    static unsigned NOTAVION_THREAD_CALL CallBack(void* parameter);
 
     uint32_t m_ThreadId = 0;
     platform::ThreadHandle m_Handle;

@@ -24,7 +24,7 @@ TEST_P(ProfileString, ReadsAsTheWindowsReaderDoes) {
     TempFolder folder;
     const std::wstring path = folder / L"settings.ini";
     testsupport::WriteTestFile(path, GetParam().file);
-    EXPECT_EQ(platform::GetProfileString(GetParam().section, GetParam().key, L"<default>", path, 260),
+    EXPECT_EQ(platform::ReadProfileString(GetParam().section, GetParam().key, L"<default>", path, 260),
               GetParam().expected);
 }
 
@@ -54,12 +54,12 @@ TEST(ProfileStringLimits, ValueIsCutToTheBufferLessOne) {
     TempFolder folder;
     const std::wstring path = folder / L"settings.ini";
     testsupport::WriteTestFile(path, "[Install]\r\nKey=" + std::string(300, 'v') + "\r\n");
-    EXPECT_EQ(platform::GetProfileString(L"Install", L"Key", L"", path, 260), std::wstring(259, L'v'));
+    EXPECT_EQ(platform::ReadProfileString(L"Install", L"Key", L"", path, 260), std::wstring(259, L'v'));
 }
 
 TEST(ProfileStringLimits, MissingFileGivesTheDefault) {
     TempFolder folder;
-    EXPECT_EQ(platform::GetProfileString(L"Install", L"Key", L"fallback", folder / L"absent.ini", 260), L"fallback");
+    EXPECT_EQ(platform::ReadProfileString(L"Install", L"Key", L"fallback", folder / L"absent.ini", 260), L"fallback");
 }
 
 struct IntCase {
@@ -76,7 +76,7 @@ TEST_P(ProfileInt, ReadsAsTheWindowsReaderDoes) {
     std::string file = "[Install]\r\n";
     if (GetParam().value) file += std::string("DownloadType=") + GetParam().value + "\r\n";
     testsupport::WriteTestFile(path, file);
-    EXPECT_EQ(platform::GetProfileInt(L"Install", L"DownloadType", 7, path), GetParam().expected);
+    EXPECT_EQ(platform::ReadProfileInt(L"Install", L"DownloadType", 7, path), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, ProfileInt,

@@ -33,10 +33,10 @@ bool RegisterChildRole(const std::string& name, ChildRole role) {
 }
 
 bool RunChildRoleFromEnvironment(int& exitCode) {
-    const std::wstring name = platform::GetEnvironmentVariable(kChildRoleVariable);
+    const std::wstring name = platform::ReadEnvironmentVariable(kChildRoleVariable);
     if (name.empty()) return false;
     // Programs this child starts are not children in a role.
-    platform::SetEnvironmentVariable(kChildRoleVariable, L"");
+    platform::WriteEnvironmentVariable(kChildRoleVariable, L"");
     const auto found = Roles().find(Utils::WideToUtf8(name));
     exitCode = found == Roles().end() ? 99 : found->second();
     return true;
@@ -51,15 +51,15 @@ std::wstring SelfCommandLine(const std::wstring& arguments) {
 }
 
 std::unique_ptr<Utils::Process> StartChild(const std::string& role, const std::wstring& commandLine) {
-    platform::SetEnvironmentVariable(kChildRoleVariable, Utils::Utf8ToWide(role));
+    platform::WriteEnvironmentVariable(kChildRoleVariable, Utils::Utf8ToWide(role));
     std::unique_ptr<Utils::Process> process;
     try {
         process = Utils::Process::Create(commandLine);
     } catch (...) {
-        platform::SetEnvironmentVariable(kChildRoleVariable, L"");
+        platform::WriteEnvironmentVariable(kChildRoleVariable, L"");
         throw;
     }
-    platform::SetEnvironmentVariable(kChildRoleVariable, L"");
+    platform::WriteEnvironmentVariable(kChildRoleVariable, L"");
     return process;
 }
 

@@ -125,13 +125,13 @@ TEST_F(CreateDirectories, FileInTheWayFails) {
 class TempDownloadFolder : public testing::Test {
 protected:
     void SetUp() override {
-        for (const wchar_t* name : kVariables) m_Saved.push_back(platform::GetEnvironmentVariable(name));
+        for (const wchar_t* name : kVariables) m_Saved.push_back(platform::ReadEnvironmentVariable(name));
     }
     void TearDown() override {
-        for (size_t i = 0; i < m_Saved.size(); ++i) platform::SetEnvironmentVariable(kVariables[i], m_Saved[i]);
+        for (size_t i = 0; i < m_Saved.size(); ++i) platform::WriteEnvironmentVariable(kVariables[i], m_Saved[i]);
     }
     void PointTempAt(const std::wstring& folder) {
-        for (const wchar_t* name : kVariables) platform::SetEnvironmentVariable(name, folder);
+        for (const wchar_t* name : kVariables) platform::WriteEnvironmentVariable(name, folder);
     }
     static constexpr const wchar_t* kVariables[] = {L"TMP", L"TEMP", L"TMPDIR"};
     std::vector<std::wstring> m_Saved;

@@ -244,7 +244,8 @@ TEST_F(TraceCapture, FailedDiskQueryTracesItsErrorCode) {
     const Record* failure = Find(*s_Capture, "HardDiskManager::CheckFreeSpace FAIL code=");
     ASSERT_NE(failure, nullptr);
     EXPECT_EQ(failure->tag, "Utils::HardDiskManager::CheckFreeSpace");
-    EXPECT_THAT(failure->message, testing::MatchesRegex("HardDiskManager::CheckFreeSpace FAIL code=[1-9][0-9]*\r\n"));
+    EXPECT_TRUE(std::regex_match(failure->message, std::regex("HardDiskManager::CheckFreeSpace FAIL code=[1-9][0-9]*\r\n")))
+        << failure->message;
 }
 
 }  // namespace

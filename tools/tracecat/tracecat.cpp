@@ -16,6 +16,9 @@
 #define NOMINMAX
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -92,6 +95,8 @@ std::wstring CommandAfterSeparator() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    // Bytes go out as they are: no "\n" to "\r\n" translation.
+    _setmode(_fileno(stdout), _O_BINARY);
     for (int i = 1; i < argc && std::wstring(argv[i]) != L"--"; ++i) {
         const std::wstring option = argv[i];
         if (option == L"--escape") g_Escape = true;

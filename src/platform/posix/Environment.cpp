@@ -6,12 +6,12 @@
 
 namespace platform {
 
-std::wstring GetEnvironmentVariable(const std::wstring& name) {
+std::wstring ReadEnvironmentVariable(const std::wstring& name) {
     const char* value = ::getenv(posix::ToUtf8(name).c_str());
     return value ? posix::FromUtf8(value) : std::wstring();
 }
 
-void SetEnvironmentVariable(const std::wstring& name, const std::wstring& value) {
+void WriteEnvironmentVariable(const std::wstring& name, const std::wstring& value) {
     if (value.empty()) ::unsetenv(posix::ToUtf8(name).c_str());
     else ::setenv(posix::ToUtf8(name).c_str(), posix::ToUtf8(value).c_str(), 1);
 }

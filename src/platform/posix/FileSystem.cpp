@@ -41,7 +41,7 @@ std::wstring GetTempFolder() {
     return FromUtf8(folder);
 }
 
-bool GetDiskFreeSpace(const std::wstring& directory, DiskSpace& space, uint32_t& errorCode) {
+bool QueryDiskFreeSpace(const std::wstring& directory, DiskSpace& space, uint32_t& errorCode) {
     struct statvfs info{};
     if (::statvfs(ToUtf8(directory).c_str(), &info) != 0) {
         errorCode = static_cast<uint32_t>(errno);

@@ -122,7 +122,7 @@ uint32_t ParseInteger(const std::wstring& text) {
 
 }  // namespace
 
-std::wstring GetProfileString(const std::wstring& section, const std::wstring& key, const std::wstring& defaultValue,
+std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key, const std::wstring& defaultValue,
                               const std::wstring& path, uint32_t bufferChars) {
     if (bufferChars == 0) return {};
     std::wstring value = ReadValue(section, key, path).value_or(defaultValue);
@@ -130,7 +130,7 @@ std::wstring GetProfileString(const std::wstring& section, const std::wstring& k
     return value;
 }
 
-uint32_t GetProfileInt(const std::wstring& section, const std::wstring& key, int defaultValue,
+uint32_t ReadProfileInt(const std::wstring& section, const std::wstring& key, int defaultValue,
                        const std::wstring& path) {
     const auto value = ReadValue(section, key, path);
     if (!value || value->empty()) return static_cast<uint32_t>(defaultValue);

@@ -6,7 +6,7 @@
 
 namespace platform {
 
-std::wstring GetEnvironmentVariable(const std::wstring& name) {
+std::wstring ReadEnvironmentVariable(const std::wstring& name) {
     const DWORD needed = ::GetEnvironmentVariableW(name.c_str(), nullptr, 0);
     if (needed == 0) return {};
     std::vector<wchar_t> buffer(needed);
@@ -14,7 +14,7 @@ std::wstring GetEnvironmentVariable(const std::wstring& name) {
     return length < needed ? std::wstring(buffer.data(), length) : std::wstring();
 }
 
-void SetEnvironmentVariable(const std::wstring& name, const std::wstring& value) {
+void WriteEnvironmentVariable(const std::wstring& name, const std::wstring& value) {
     ::SetEnvironmentVariableW(name.c_str(), value.empty() ? nullptr : value.c_str());
 }
 

@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include "platform/UniqueHandle.h"
 #include "platform/win32/Win32.h"
 
 #include <shlwapi.h>
@@ -31,7 +32,7 @@ std::wstring GetTempFolder() {
     return std::wstring(buffer, length);
 }
 
-bool GetDiskFreeSpace(const std::wstring& directory, DiskSpace& space, uint32_t& errorCode) {
+bool QueryDiskFreeSpace(const std::wstring& directory, DiskSpace& space, uint32_t& errorCode) {
     ULARGE_INTEGER available{}, total{}, totalFree{};
     if (!::GetDiskFreeSpaceExW(directory.c_str(), &available, &total, &totalFree)) {
         errorCode = ::GetLastError();

@@ -6,7 +6,7 @@
 
 namespace platform {
 
-std::wstring GetProfileString(const std::wstring& section, const std::wstring& key, const std::wstring& defaultValue,
+std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key, const std::wstring& defaultValue,
                               const std::wstring& path, uint32_t bufferChars) {
     if (bufferChars == 0) return {};
     std::vector<wchar_t> buffer(bufferChars, L'\0');
@@ -15,7 +15,7 @@ std::wstring GetProfileString(const std::wstring& section, const std::wstring& k
     return std::wstring(buffer.data(), length);
 }
 
-uint32_t GetProfileInt(const std::wstring& section, const std::wstring& key, int defaultValue,
+uint32_t ReadProfileInt(const std::wstring& section, const std::wstring& key, int defaultValue,
                        const std::wstring& path) {
     return ::GetPrivateProfileIntW(section.c_str(), key.c_str(), defaultValue, path.c_str());
 }

@@ -1,5 +1,6 @@
 #include "platform/System.h"
 
+#include "platform/UniqueHandle.h"
 #include "platform/win32/Win32.h"
 
 #include <lm.h>
@@ -56,7 +57,7 @@ uint32_t NetworkList::GetConnectivity() {
 
 bool NetworkList::IsConnectedToInternet() {
     VARIANT_BOOL connected = VARIANT_FALSE;
-    if (!m_Object || FAILED(static_cast<INetworkListManager*>(m_Object)->get_IsConnectedToInternet(&connected)))
+    if (!m_Object || FAILED(static_cast<INetworkListManager*>(m_Object)->IsConnectedToInternet(&connected)))
         return false;
     return connected != VARIANT_FALSE;
 }
