@@ -27,7 +27,7 @@ InstallerConfig::InstallerConfig(const std::wstring& exePath) {
 InstallerConfig& InstallerConfig::Instance() { return g_Config; }
 
 void InstallerConfig::LoadFromFile(const std::wstring& exePath) {
-    m_ExeName = Utils::FileNameOf(exePath);
+    if (!exePath.empty()) m_ExeName = Utils::FileNameOf(exePath);  // "NULL" when the path is unknown
     const std::wstring file = Utils::JoinPath(Utils::ParentFolder(exePath), kConfigFileName);
     if (platform::PathExists(file)) {
         auto read = [&](const wchar_t* key, const wchar_t* fallback) {

@@ -30,8 +30,10 @@ struct ThreadHandleTraits {
     using Type = detail::ThreadControl*;
 #endif
     static Type Invalid() noexcept { return nullptr; }
-    // Closing never waits and never stops the thread; a thread that was
-    // never resumed is released without running its procedure.
+    // Closing never waits and never stops a running thread. A thread that
+    // was never resumed stays suspended until the process ends (Windows) or
+    // is released without running its procedure (POSIX); owners resume
+    // every thread they create.
     static void Close(Type handle) noexcept;
 };
 using ThreadHandle = UniqueHandle<ThreadHandleTraits>;

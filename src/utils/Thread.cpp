@@ -34,14 +34,21 @@ void Thread::Resume() {
 
 void Thread::Join() {
     if (!m_Handle) return;
-    if (m_Resumed) platform::WaitForThread(m_Handle);
+    if (!m_Resumed) {
+        // Never resumed: let it run just far enough to end without the work.
+        m_Cancelled = true;
+        platform::ResumeThread(m_Handle);
+    }
+    platform::WaitForThread(m_Handle);
     m_Resumed = false;
+    m_Cancelled = false;
     m_Handle.Reset();
     m_ThreadId = kNoThreadId;
 }
 
 unsigned NOTAVION_THREAD_CALL Thread::CallBack(void* parameter) {
     auto* self = static_cast<Thread*>(parameter);
+    if (self->m_Cancelled) return 0;
     UTILS_LOG(L"THREAD BEGIN\r\n");
     self->m_Callable(self->m_Argument);
     UTILS_LOG(L"THREAD END\r\n");

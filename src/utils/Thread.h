@@ -7,6 +7,7 @@
 // limit. An object is used by its owner's controlling thread alone.
 #include "platform/Thread.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -50,6 +51,7 @@ private:
     void* m_Argument = nullptr;
     std::wstring m_Name;
     bool m_Resumed = false;
+    std::atomic<bool> m_Cancelled{false};  // set by Join() before it resumes a never-resumed thread
 };
 
 // The restart pattern every owner follows: join and drop the previous

@@ -6,17 +6,7 @@
 
 namespace platform {
 
-void ThreadHandleTraits::Close(void* handle) noexcept {
-    // A thread that was never resumed must neither run nor stay behind:
-    // a suspend count above zero before our own suspension means it never
-    // started, and it is ended before the handle goes.
-    const DWORD previous = ::SuspendThread(handle);
-    if (previous != static_cast<DWORD>(-1)) {
-        if (previous > 0) ::TerminateThread(handle, 0);
-        else ::ResumeThread(handle);
-    }
-    ::CloseHandle(handle);
-}
+void ThreadHandleTraits::Close(void* handle) noexcept { ::CloseHandle(handle); }
 
 bool CreateSuspendedThread(ThreadProc proc, void* parameter, ThreadHandle& handle, uint32_t& threadId) {
     unsigned id = 0;
