@@ -1,10 +1,14 @@
 #include "config/InstallerConfig.h"
 
+#include "support/ChildRole.h"
 #include "support/TestFiles.h"
+#include "utils/Text.h"
 #include "utils/Path.h"
 #include "utils/WindowsVersion.h"
 
 #include <gmock/gmock.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -203,6 +207,26 @@ TEST_F(ApplyCommandLine, DownloadUrlGoesThroughRouteSubstitution) {
     const InstallerConfig config = Apply(L"-downloadurl=http://h/${ROUTE}/465");
     EXPECT_EQ(config.m_DownloadUrl.find(L"${ROUTE}"), std::wstring::npos);
     EXPECT_THAT(config.m_DownloadUrl, testing::StartsWith(L"http://h/download_silent"));
+}
+
+// Applies this process's own command line and prints what it gave.
+CHILD_ROLE("apply-own-command-line") {
+    InstallerConfig config;
+    config.ApplyCommandLine();
+    const std::string report = std::to_string(config.m_DownloadType) + "|" + Utils::WideToUtf8(config.m_InstCmd) + "|" +
+                               (config.m_IsCheckNet ? "on" : "off") + "|" + Utils::WideToUtf8(config.m_DownloadUrl);
+    std::fwrite(report.data(), 1, report.size(), stdout);
+    return 0;
+}
+
+TEST(ApplyProcessCommandLine, ReadsTheRealCommandLineOfTheProcess) {
+    auto child = testsupport::StartChild(
+        "apply-own-command-line",
+        testsupport::SelfCommandLine(L"-downloadtype=3 -downloadtype=2 \"-instcmd=/a \\\"b\\\"\" -ischecknet "
+                                     L"-downloadurl=http://127.0.0.1/x?a=b=c"));
+    EXPECT_EQ(testsupport::ReadAllOutput(*child), "3|/a \"b\"|off|http://127.0.0.1/x?a=b=c");
+    child->WaitForExit(-1);
+    child->Close();
 }
 
 }  // namespace
