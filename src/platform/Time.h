@@ -16,6 +16,10 @@ struct LocalTime {
 
 LocalTime GetLocalTime();
 
+// Seconds since 1970-01-01 UTC in local time (millisecond 0). A count the
+// system cannot convert gives all fields 0.
+LocalTime ToLocalTime(int64_t secondsSinceEpoch);
+
 // Milliseconds since an arbitrary start, wrapping at 2^32 (GetTickCount).
 uint32_t GetTickCount();
 

@@ -13,6 +13,13 @@ LocalTime GetLocalTime() {
                      parts.tm_min,         parts.tm_sec,     static_cast<int>(now.tv_nsec / 1000000)};
 }
 
+LocalTime ToLocalTime(int64_t secondsSinceEpoch) {
+    const time_t seconds = static_cast<time_t>(secondsSinceEpoch);
+    tm parts{};
+    if (!localtime_r(&seconds, &parts)) return LocalTime{0, 0, 0, 0, 0, 0, 0};
+    return LocalTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec, 0};
+}
+
 uint32_t GetTickCount() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
