@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <climits>
+#include <iostream>
 
 namespace cv_analytics {
 
@@ -26,7 +27,10 @@ bool GzipCompress(std::string_view input, std::string& out) {
     out.clear();
     if (input.size() > UINT_MAX) return false;
     z_stream stream{};
-    if (deflateInit2(&stream, 9, Z_DEFLATED, kGzipWindowBits, kMemoryLevel, Z_DEFAULT_STRATEGY) != Z_OK) return false;
+    if (deflateInit2(&stream, 9, Z_DEFLATED, kGzipWindowBits, kMemoryLevel, Z_DEFAULT_STRATEGY) != Z_OK) {
+        std::cerr << "deflateInit2 failed while compressing.";
+        return false;
+    }
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(input.data()));
     stream.avail_in = static_cast<uInt>(input.size());
     unsigned char chunk[kDeflateChunk];
@@ -38,6 +42,8 @@ bool GzipCompress(std::string_view input, std::string& out) {
         if (result == Z_STREAM_ERROR) break;
         out.append(reinterpret_cast<const char*>(chunk), sizeof chunk - stream.avail_out);
     } while (result != Z_STREAM_END);
+    if (result != Z_STREAM_END)
+        std::cerr << "Exception during zlib compression: (" << result << ") " << (stream.msg ? stream.msg : "");
     deflateEnd(&stream);
     return result == Z_STREAM_END;
 }

@@ -12,7 +12,7 @@ std::string BuildBatchText(const std::vector<std::string>& records);
 
 // zlib deflate, level 9, window bits 31 (gzip wrapper), memory level 8,
 // default strategy, in one pass with 32768-byte output chunks. False when
-// zlib fails; out is then unspecified.
+// zlib fails (the reason goes to standard error); out is then unspecified.
 bool GzipCompress(std::string_view input, std::string& out);
 
 // Standard alphabet, "=" padding, no line breaks.
