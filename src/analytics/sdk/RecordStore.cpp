@@ -95,6 +95,8 @@ bool RecordStore::FlushAll() {
 }
 
 void RecordStore::Close() {
+    // A batch under way finishes (and puts back what failed) first.
+    std::lock_guard<std::mutex> flushLock(m_FlushLock);
     std::lock_guard<std::mutex> queueLock(m_QueueLock);
     LoadStagingFileLocked();
     std::string text;
