@@ -10,6 +10,12 @@ Fault modes: --status N answers N instead; --fail-first K answers 500 to the
 first K posts; --delay S waits S seconds before answering; --close drops the
 connection without an answer.
 
+It also answers the location-and-time request (POST /api/location_and_time):
+it checks the X-HM-Time and X-HM-Credential headers (403 when wrong) and
+answers --location-reply (a JSON text); --location-fail-first K answers the
+first K requests with a reply that lacks "country". Each location request
+is logged on the records stream as {"location_request":{...}}.
+
 --port 0 picks a free port; the first line on standard output is
 "PORT <n>". It serves 127.0.0.1 only and stops on SIGTERM or when its
 standard input closes (so a test that dies never leaves it behind).
@@ -17,6 +23,7 @@ standard input closes (so a test that dies never leaves it behind).
 import argparse
 import base64
 import gzip
+import hashlib
 import json
 import sys
 import threading
@@ -25,6 +32,9 @@ import urllib.parse
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 
 MAX_BODY = 16 * 1024 * 1024
+LOCATION_PATH = "/api/location_and_time"
+LOCATION_SECRET = "Qm7TzR2wLk9pXv4B"
+DEFAULT_LOCATION = '{"ip":"203.0.113.7","country":"Testland","country_code":"TL","province":"North","city":"Port"}'
 
 
 def decode(body):
@@ -47,8 +57,40 @@ class Handler(BaseHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
+    def emit(self, record):
+        line = json.dumps(record, ensure_ascii=False, separators=(",", ":")) + "\n"
+        with self.server.lock:
+            if self.server.options.records == "-":
+                sys.stdout.write(line)
+                sys.stdout.flush()
+            elif self.server.options.records:
+                with open(self.server.options.records, "a", encoding="utf-8") as out:
+                    out.write(line)
+
+    def do_location(self):
+        options = self.server.options
+        self.rfile.read(int(self.headers.get("Content-Length", "0")))
+        with self.server.lock:
+            self.server.location_requests += 1
+            number = self.server.location_requests
+        stamp = self.headers.get("X-HM-Time", "")
+        credential = self.headers.get("X-HM-Credential", "")
+        expected = hashlib.md5((LOCATION_PATH + "&&" + LOCATION_SECRET + "&" + stamp).encode()).hexdigest()
+        valid = stamp.isdigit() and credential == expected
+        self.emit({"location_request": {"time": stamp, "credential": credential, "valid": valid,
+                                        "content_type": self.headers.get("Content-Type", "")}})
+        if not valid:
+            self.answer(403, b"bad credential")
+        elif number <= options.location_fail_first:
+            self.answer(200, b'{"note":"busy"}')
+        else:
+            self.answer(200, options.location_reply.encode("utf-8"))
+
     def do_POST(self):
         options = self.server.options
+        if self.path == LOCATION_PATH:
+            self.do_location()
+            return
         with self.server.lock:
             self.server.posts += 1
             number = self.server.posts
@@ -72,15 +114,9 @@ class Handler(BaseHTTPRequestHandler):
         status = options.status
         if number <= options.fail_first:
             status = 500
-        if status == 200 and options.records:
-            lines = "".join(json.dumps(r, ensure_ascii=False, separators=(",", ":")) + "\n" for r in records)
-            with self.server.lock:
-                if options.records == "-":
-                    sys.stdout.write(lines)
-                    sys.stdout.flush()
-                else:
-                    with open(options.records, "a", encoding="utf-8") as out:
-                        out.write(lines)
+        if status == 200:
+            for record in records:
+                self.emit(record)
         self.answer(status, b"ok" if status == 200 else b"refused")
 
     def answer(self, status, text):
@@ -98,6 +134,8 @@ def main():
     parser.add_argument("--fail-first", type=int, default=0)
     parser.add_argument("--delay", type=float, default=0.0)
     parser.add_argument("--close", action="store_true")
+    parser.add_argument("--location-reply", default=DEFAULT_LOCATION)
+    parser.add_argument("--location-fail-first", type=int, default=0)
     options = parser.parse_args()
 
     server = ThreadingHTTPServer(("127.0.0.1", options.port), Handler)
@@ -105,6 +143,7 @@ def main():
     server.options = options
     server.lock = threading.Lock()
     server.posts = 0
+    server.location_requests = 0
     print("PORT %d" % server.server_address[1], flush=True)
 
     def stop_when_stdin_closes():
