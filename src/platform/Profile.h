@@ -17,4 +17,11 @@ std::wstring ReadProfileString(const std::wstring& section, const std::wstring& 
 uint32_t ReadProfileInt(const std::wstring& section, const std::wstring& key, int defaultValue,
                        const std::wstring& path);
 
+// Sets key in section (WritePrivateProfileStringW): an existing key is
+// replaced in place, a new one goes at the end of its section, a missing
+// section is appended, a missing file is created. Other lines stay as they
+// were. False when the file cannot be written.
+bool WriteProfileEntry(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+                        const std::wstring& path);
+
 }  // namespace platform

@@ -87,3 +87,44 @@ INSTANTIATE_TEST_SUITE_P(Rules, ProfileInt,
                          [](const testing::TestParamInfo<IntCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+namespace {
+
+class ProfileWrite : public testing::Test {
+protected:
+    std::wstring Read(const wchar_t* section, const wchar_t* key) const {
+        return platform::ReadProfileString(section, key, L"<missing>", m_Path, 260);
+    }
+    TempFolder m_Folder;
+    std::wstring m_Path = m_Folder / L"CVSConfigure.ini";
+};
+
+TEST_F(ProfileWrite, CreatesTheFile) {
+    ASSERT_TRUE(platform::WriteProfileEntry(L"Base", L"DistinctId", L"ABC-1", m_Path));
+    EXPECT_EQ(Read(L"Base", L"DistinctId"), L"ABC-1");
+}
+
+TEST_F(ProfileWrite, ReplacesInPlaceAndKeepsEverythingElse) {
+    testsupport::WriteTestFile(m_Path, "[Base]\r\nUserId=u1\r\nisLogined=NG\r\n[UninstallInfo]\r\nAppName=Notavion\r\n");
+    ASSERT_TRUE(platform::WriteProfileEntry(L"BASE", L"ISLOGINED", L"OK", m_Path));
+    ASSERT_TRUE(platform::WriteProfileEntry(L"Base", L"URL", L"http://127.0.0.1/x", m_Path));
+    ASSERT_TRUE(platform::WriteProfileEntry(L"Local", L"City", L"Port", m_Path));
+    EXPECT_EQ(Read(L"Base", L"isLogined"), L"OK") << "no second key in front of the first";
+    EXPECT_EQ(Read(L"Base", L"UserId"), L"u1");
+    EXPECT_EQ(Read(L"Base", L"URL"), L"http://127.0.0.1/x");
+    EXPECT_EQ(Read(L"UninstallInfo", L"AppName"), L"Notavion");
+    EXPECT_EQ(Read(L"Local", L"City"), L"Port");
+}
+
+TEST_F(ProfileWrite, Utf16FileStaysReadable) {
+    testsupport::WriteTestFile(m_Path, testsupport::Utf16WithBom(L"[Base]\r\nUserId=\u4e2d\r\n"));
+    ASSERT_TRUE(platform::WriteProfileEntry(L"Base", L"DistinctId", L"\u6587", m_Path));
+    EXPECT_EQ(Read(L"Base", L"UserId"), L"\u4e2d");
+    EXPECT_EQ(Read(L"Base", L"DistinctId"), L"\u6587");
+}
+
+TEST_F(ProfileWrite, FailsWhenTheFolderIsMissing) {
+    EXPECT_FALSE(platform::WriteProfileEntry(L"Base", L"K", L"V", m_Folder / L"missing/x.ini"));
+}
+
+}  // namespace

@@ -5,6 +5,7 @@
 
 #include <cwctype>
 #include <optional>
+#include <vector>
 
 // The rules of the Windows profile reader: the first section of a name and
 // the first key of a name within it count; names compare without regard to
@@ -37,6 +38,29 @@ std::wstring DecodeFile(const std::string& bytes) {
     }
     if (bytes.size() >= 3 && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return posix::FromUtf8(bytes.substr(3));
     return posix::FromUtf8(bytes);
+}
+
+bool IsUtf16(const std::string& bytes) {
+    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE;
+}
+
+std::string EncodeUtf16(const std::wstring& text) {
+    std::string bytes = "\xFF\xFE";
+    auto put = [&](uint32_t unit) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>((unit >> 8) & 0xFF));
+    };
+    for (wchar_t c : text) {
+        auto value = static_cast<uint32_t>(c);
+        if (value >= 0x10000) {
+            value -= 0x10000;
+            put(0xD800 + (value >> 10));
+            put(0xDC00 + (value & 0x3FF));
+        } else {
+            put(value);
+        }
+    }
+    return bytes;
 }
 
 std::wstring Trim(std::wstring_view text) {
@@ -120,7 +144,65 @@ uint32_t ParseInteger(const std::wstring& text) {
     return negative ? 0u - value : value;
 }
 
+// The name of a "[name]" line, or nullopt for any other line.
+std::optional<std::wstring> SectionName(const std::wstring& line) {
+    const std::wstring trimmed = Trim(line);
+    if (trimmed.empty() || trimmed[0] != L'[') return std::nullopt;
+    const size_t close = trimmed.find(L']');
+    return Trim(std::wstring_view(trimmed).substr(1, close == std::wstring::npos ? std::wstring::npos : close - 1));
+}
+
 }  // namespace
+
+bool WriteProfileEntry(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+                        const std::wstring& path) {
+    std::string bytes;
+    const bool existed = ReadWholeFile(path, bytes);
+    if (bytes.size() > kMaxProfileFileBytes) return false;
+    const bool utf16 = existed && IsUtf16(bytes);
+    const std::wstring text = existed ? DecodeFile(bytes) : std::wstring();
+
+    std::vector<std::wstring> lines;
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos) end = text.size();
+        std::wstring line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == L'\r') line.pop_back();
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    const std::wstring entry = key + L"=" + value;
+    size_t sectionLine = lines.size();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto name = SectionName(lines[i]);
+        if (name && EqualNoCase(*name, section)) {
+            sectionLine = i;
+            break;
+        }
+    }
+    if (sectionLine == lines.size()) {
+        lines.push_back(L"[" + section + L"]");
+        lines.push_back(entry);
+    } else {
+        size_t insertAt = sectionLine + 1;
+        bool replaced = false;
+        for (size_t i = sectionLine + 1; i < lines.size() && !SectionName(lines[i]); ++i) {
+            const std::wstring trimmed = Trim(lines[i]);
+            if (trimmed.empty() || trimmed[0] == L';') continue;
+            const size_t equals = trimmed.find(L'=');
+            if (EqualNoCase(Trim(std::wstring_view(trimmed).substr(0, equals)), key)) {
+                lines[i] = entry;
+                replaced = true;
+                break;
+            }
+            insertAt = i + 1;  // after the section's last entry
+        }
+        if (!replaced) lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), entry);
+    }
+    std::wstring output;
+    for (const auto& line : lines) output += line + L"\r\n";
+    return WriteWholeFile(path, utf16 ? EncodeUtf16(output) : posix::ToUtf8(output));
+}
 
 std::wstring ReadProfileString(const std::wstring& section, const std::wstring& key, const std::wstring& defaultValue,
                               const std::wstring& path, uint32_t bufferChars) {

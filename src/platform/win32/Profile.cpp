@@ -20,4 +20,9 @@ uint32_t ReadProfileInt(const std::wstring& section, const std::wstring& key, in
     return ::GetPrivateProfileIntW(section.c_str(), key.c_str(), defaultValue, path.c_str());
 }
 
+bool WriteProfileEntry(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+                        const std::wstring& path) {
+    return ::WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), path.c_str()) != FALSE;
+}
+
 }  // namespace platform
