@@ -9,7 +9,13 @@
 
 #include <cmath>
 
+#ifndef NOTAVION_ANALYTICS_SERVER_URL
+#define NOTAVION_ANALYTICS_SERVER_URL ""
+#endif
+
 namespace {
+
+const wchar_t* const kDefaultAnalyticsServerUrl = L"" NOTAVION_ANALYTICS_SERVER_URL;
 
 InstallerConfig g_Config;  // constructed during process start, before the entry point
 
@@ -19,7 +25,7 @@ bool IsTrue(const std::wstring& text) { return text == L"true"; }
 
 InstallerConfig::InstallerConfig() : InstallerConfig(platform::GetModulePath()) {}
 
-InstallerConfig::InstallerConfig(const std::wstring& exePath) {
+InstallerConfig::InstallerConfig(const std::wstring& exePath) : m_AnalyticsServerUrl(kDefaultAnalyticsServerUrl) {
     SetDownloadUrl(kDefaultDownloadUrl);
     LoadFromFile(exePath);
 }
@@ -44,6 +50,7 @@ void InstallerConfig::LoadFromFile(const std::wstring& exePath) {
         else if (scale.kind == LeadingDouble::kNoNumber) m_DownloadScale = 0.0;
         // Out of range: the default stays.
         m_InstCmd = read(L"InstCmd", L"");
+        m_AnalyticsServerUrl = read(L"AnalyticsServerUrl", kDefaultAnalyticsServerUrl);
     }
     m_ProductName = L"Notavion";
     m_Version = L"1.7.9";

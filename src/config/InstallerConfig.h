@@ -28,7 +28,7 @@ public:
     static InstallerConfig& Instance();
 
     // Reads the file beside exePath: m_ExeName from its file name, then the
-    // eight keys in order. A missing file changes nothing but m_ExeName.
+    // eight keys in order and AnalyticsServerUrl after them. A missing file changes nothing but m_ExeName.
     void LoadFromFile(const std::wstring& exePath);
 
     // Stores url after route substitution; every assignment of the download
@@ -56,6 +56,10 @@ public:
     std::wstring m_DlAppVersion;
     std::wstring m_InstCmd;
     std::wstring m_DownloadUrl;
+    // The analytics collection endpoint (a deployment setting): key
+    // AnalyticsServerUrl, default from the build (empty unless the build
+    // sets NOTAVION_ANALYTICS_SERVER_URL).
+    std::wstring m_AnalyticsServerUrl;
     int32_t m_DownloadType = 1;
     bool m_IsCheckNet = false;
     bool m_IsEnableAnalytics = true;

@@ -70,6 +70,19 @@ bool IsLocalAdminAccount(const std::wstring& name);
 // (POSIX: the effective user is root).
 bool IsProcessInAdministratorsGroup();
 
+// True on a 64-bit system (IsWow64Process, else the native processor
+// architecture). POSIX: the kernel's machine name says 64 bits.
+bool Is64BitSystem();
+
+// The user's language and country codes (GetLocaleInfo ISO 639 and ISO
+// 3166 names, e.g. "zh" and "CN"). POSIX: from LC_ALL, LC_MESSAGES or LANG
+// ("zh_CN.UTF-8"). False when either is unknown.
+bool GetUserLocale(std::string& language, std::string& country);
+
+// The primary screen's size in pixels (GetSystemMetrics SM_CXSCREEN and
+// SM_CYSCREEN); 0 and 0 where there is no screen (POSIX).
+void GetScreenSize(int& width, int& height);
+
 struct ProcessEntry {
     uint32_t processId;
     std::wstring exeName;  // executable file name without folder

@@ -40,3 +40,29 @@ TEST(UserAgent, NamesTheVersionAndTheWordSize) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ResolveLocale, OverrideSplitsAtItsFirstUnderscore) {
+    const auto facts = corvel::tracking::ResolveLocale("zh_CN_x");
+    EXPECT_EQ(facts.locale, "zh_CN_x");
+    EXPECT_EQ(facts.language, "zh");
+    EXPECT_EQ(facts.country, "CN_x");
+}
+
+TEST(ResolveLocale, UnusableOverrideFallsBackToTheSystem) {
+    const auto system = corvel::tracking::ResolveLocale("");
+    for (const char* override : {"zh", "_CN"}) {
+        const auto facts = corvel::tracking::ResolveLocale(override);
+        EXPECT_EQ(facts.locale, system.locale) << override;
+        EXPECT_EQ(facts.language, system.language);
+    }
+}
+
+TEST(CurrentOsVersionText, IsOneOfTheTablesForms) {
+    const std::string text = corvel::tracking::CurrentOsVersionText();
+    EXPECT_FALSE(text.empty());
+    EXPECT_EQ(corvel::tracking::UserAgent(text, true).find("Mozilla/5.0(Windows " + text + "; Win"), 0u);
+}
+
+}  // namespace

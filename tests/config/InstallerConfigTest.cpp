@@ -42,6 +42,7 @@ TEST_F(InstallerConfigTest, DefaultsWithoutAFile) {
     EXPECT_EQ(config.GetAbValue(), L"IN");
     EXPECT_EQ(config.m_Language, -1);
     EXPECT_FALSE(config.m_InsNew);
+    EXPECT_EQ(config.m_AnalyticsServerUrl, L"") << "this build sets no collection endpoint";
 }
 
 TEST_F(InstallerConfigTest, EmptySectionTurnsTheNetworkCheckOn) {
@@ -57,7 +58,7 @@ TEST_F(InstallerConfigTest, ReadsEveryKey) {
     WriteConfig(
         "[Install]\r\nDownloadUrl=http://127.0.0.1:8080/software/465\r\nDownloadType=3\r\nIsCheckNet=true\r\n"
         "IsEnableAnalytics=false\r\nDlAppNameSuffix=.suffix\r\nm_DlAppVersion=2.0.1\r\nDownloadScale=0.5\r\n"
-        "InstCmd=/extra\r\n");
+        "InstCmd=/extra\r\nAnalyticsServerUrl=http://127.0.0.1:9/collect\r\n");
     const InstallerConfig config = Load();
     EXPECT_EQ(config.m_DownloadUrl, L"http://127.0.0.1:8080/software/465");
     EXPECT_EQ(config.m_DownloadType, 3);
@@ -67,6 +68,7 @@ TEST_F(InstallerConfigTest, ReadsEveryKey) {
     EXPECT_EQ(config.m_DlAppVersion, L"2.0.1");
     EXPECT_DOUBLE_EQ(config.m_DownloadScale, 0.5);
     EXPECT_EQ(config.m_InstCmd, L"/extra");
+    EXPECT_EQ(config.m_AnalyticsServerUrl, L"http://127.0.0.1:9/collect");
 }
 
 TEST_F(InstallerConfigTest, Utf16FileWithKeysInOtherLetterCase) {

@@ -1,5 +1,7 @@
 #include "analytics/tracker/SystemFacts.h"
 
+#include "platform/System.h"
+
 namespace corvel::tracking {
 
 std::string OsVersionText(uint32_t major, uint32_t minor, uint32_t build, bool is64Bit, bool isServerR2) {
@@ -27,6 +29,22 @@ std::string OsVersionText(uint32_t major, uint32_t minor, uint32_t build, bool i
 
 std::string UserAgent(const std::string& versionText, bool is64Bit) {
     return "Mozilla/5.0(Windows " + versionText + "; Win" + (is64Bit ? "64;)" : "32;)");
+}
+
+std::string CurrentOsVersionText() {
+    platform::NtVersionNumbers numbers{0, 0, 0};
+    if (platform::GetNtVersionNumbers(numbers) != platform::NtVersionQuery::kOk) return "XP-";
+    return OsVersionText(numbers.major, numbers.minor, numbers.build, platform::Is64BitSystem(),
+                         numbers.major == 5 && numbers.minor == 2 && platform::IsServerR2());
+}
+
+LocaleFacts ResolveLocale(const std::string& localeOverride) {
+    const size_t underscore = localeOverride.find('_');
+    if (underscore != std::string::npos && underscore > 0)
+        return {localeOverride, localeOverride.substr(0, underscore), localeOverride.substr(underscore + 1)};
+    std::string language, country;
+    if (!platform::GetUserLocale(language, country)) return {};
+    return {language + "_" + country, language, country};
 }
 
 }  // namespace corvel::tracking

@@ -15,4 +15,18 @@ std::string OsVersionText(uint32_t major, uint32_t minor, uint32_t build, bool i
 // "Mozilla/5.0(Windows <version>; Win64;)" or "...; Win32;)".
 std::string UserAgent(const std::string& versionText, bool is64Bit);
 
+// The version text of this system ("XP-" when the kernel numbers cannot be
+// read) and whether it is 64-bit.
+std::string CurrentOsVersionText();
+
+struct LocaleFacts {
+    std::string locale;    // language + "_" + country
+    std::string language;
+    std::string country;
+};
+// The override when it splits at its first "_" into a non-empty language
+// and a country; otherwise the user's system locale; all empty when that
+// is unknown.
+LocaleFacts ResolveLocale(const std::string& localeOverride);
+
 }  // namespace corvel::tracking

@@ -145,6 +145,34 @@ bool IsLocalAdminAccount(const std::wstring& name) {
 
 bool IsProcessInAdministratorsGroup() { return ::geteuid() == 0; }
 
+bool Is64BitSystem() {
+    utsname name{};
+    if (::uname(&name) != 0) return sizeof(void*) == 8;
+    const std::string machine = name.machine;
+    return machine.find("64") != std::string::npos;
+}
+
+bool GetUserLocale(std::string& language, std::string& country) {
+    const char* value = nullptr;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        value = std::getenv(variable);
+        if (value && *value) break;
+    }
+    if (!value) return false;
+    std::string locale = value;  // "zh_CN.UTF-8@euro"
+    locale = locale.substr(0, locale.find_first_of(".@"));
+    const size_t underscore = locale.find('_');
+    if (underscore == std::string::npos || underscore == 0 || underscore + 1 == locale.size()) return false;
+    language = locale.substr(0, underscore);
+    country = locale.substr(underscore + 1);
+    return true;
+}
+
+void GetScreenSize(int& width, int& height) {
+    width = 0;
+    height = 0;
+}
+
 std::optional<std::vector<ProcessEntry>> SnapshotProcesses() {
     DIR* proc = ::opendir("/proc");
     if (!proc) return std::nullopt;

@@ -107,6 +107,34 @@ bool IsProcessInAdministratorsGroup() {
     return checked && member;
 }
 
+bool Is64BitSystem() {
+    using IsWow64 = BOOL(WINAPI*)(HANDLE, PBOOL);
+    auto isWow64 = reinterpret_cast<IsWow64>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32"), "IsWow64Process")));
+    BOOL wow64 = FALSE;
+    if (isWow64 && isWow64(::GetCurrentProcess(), &wow64)) return wow64 != FALSE;
+    SYSTEM_INFO info{};
+    ::GetNativeSystemInfo(&info);
+    return info.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64 ||
+           info.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_IA64;
+}
+
+bool GetUserLocale(std::string& language, std::string& country) {
+    char languageBuffer[16] = {};
+    char countryBuffer[16] = {};
+    if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SISO639LANGNAME, languageBuffer, sizeof languageBuffer) == 0 ||
+        ::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SISO3166CTRYNAME, countryBuffer, sizeof countryBuffer) == 0)
+        return false;
+    language = languageBuffer;
+    country = countryBuffer;
+    return true;
+}
+
+void GetScreenSize(int& width, int& height) {
+    width = ::GetSystemMetrics(SM_CXSCREEN);
+    height = ::GetSystemMetrics(SM_CYSCREEN);
+}
+
 std::optional<std::vector<ProcessEntry>> SnapshotProcesses() {
     struct SnapshotCloser {
         using Type = HANDLE;
