@@ -44,10 +44,8 @@ bool DeleteOneFile(const std::wstring& path);
 bool CopyOneFile(const std::wstring& from, const std::wstring& to);
 bool RemoveOneDirectory(const std::wstring& path);
 
-}  // namespace platform
-
-namespace platform {
 // Moves from over to, replacing an existing file in one step where the file
 // system allows (MoveFileExW with MOVEFILE_REPLACE_EXISTING; rename).
 bool ReplaceFileWith(const std::wstring& from, const std::wstring& to);
+
 }  // namespace platform

@@ -54,10 +54,8 @@ bool GetExitCode(const ProcessHandle& process, uint32_t& exitCode);
 // Returns true when it has ended.
 bool WaitForExit(const ProcessHandle& process, int timeoutMs);
 
-}  // namespace platform
-
-namespace platform {
 // The number of handles (file descriptors) this process holds open; tests
 // use it to show that nothing leaks. 0 where the system cannot tell.
 uint32_t CountOpenHandles();
+
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -79,12 +80,6 @@ bool CopyOneFile(const std::wstring& from, const std::wstring& to) {
 }
 
 bool RemoveOneDirectory(const std::wstring& path) { return ::rmdir(ToUtf8(path).c_str()) == 0; }
-
-}  // namespace platform
-
-#include <cstdio>
-
-namespace platform {
 
 bool ReplaceFileWith(const std::wstring& from, const std::wstring& to) {
     return std::rename(ToUtf8(from).c_str(), ToUtf8(to).c_str()) == 0;

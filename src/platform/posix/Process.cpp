@@ -3,6 +3,7 @@
 #include "platform/Thread.h"
 #include "platform/posix/Utf8.h"
 
+#include <dirent.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -122,12 +123,6 @@ bool WaitForExit(const ProcessHandle& process, int timeoutMs) {
         SleepMilliseconds(2);
     }
 }
-
-}  // namespace platform
-
-#include <dirent.h>
-
-namespace platform {
 
 uint32_t CountOpenHandles() {
     DIR* folder = ::opendir("/proc/self/fd");

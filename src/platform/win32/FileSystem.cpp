@@ -83,10 +83,6 @@ bool CopyOneFile(const std::wstring& from, const std::wstring& to) {
 
 bool RemoveOneDirectory(const std::wstring& path) { return ::RemoveDirectoryW(path.c_str()) != FALSE; }
 
-}  // namespace platform
-
-namespace platform {
-
 bool ReplaceFileWith(const std::wstring& from, const std::wstring& to) {
     return ::MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }

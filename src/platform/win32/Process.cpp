@@ -41,10 +41,6 @@ bool WaitForExit(const ProcessHandle& process, int timeoutMs) {
     return ::WaitForSingleObject(process.Get(), wait) == WAIT_OBJECT_0;
 }
 
-}  // namespace platform
-
-namespace platform {
-
 uint32_t CountOpenHandles() {
     DWORD count = 0;
     return ::GetProcessHandleCount(::GetCurrentProcess(), &count) ? count : 0;
