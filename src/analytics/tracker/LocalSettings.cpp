@@ -2,7 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
-#include "platform/SpecialFolders.h"
+#include "platform/KnownFolders.h"
 #include "utils/Path.h"
 #include "utils/SystemInfo.h"
 #include "utils/Text.h"

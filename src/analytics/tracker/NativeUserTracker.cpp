@@ -36,16 +36,22 @@ const std::map<std::string, NativeUserTracker::Operation>& KeyTable() {
 
 std::string NotSupported(const std::string& key) { return "Not supported user property [" + key + "]!"; }
 
+// Both number forms of the profile writer (Int or Number values); raises
+// under the writer's own operation name.
 template <typename Value>
-void WriteNumber(const std::string& key, Value value, NativeUserTracker::Operation operation) {
+void WriteNumber(const std::string& key, Value value) {
+    static constexpr const char* kOperation = "ProfileUserPropertyNumber";
+    using Op = NativeUserTracker::Operation;
+    const Op operation = NativeUserTracker::OperationOf(key);
+    if (operation == Op::kNone) throw CvException(NotSupported(key), __FILE__, kOperation, __LINE__);
+    if (operation == Op::kAppend)
+        throw CvException("user property [" + key + "] is number value, it cannot be append to list!", __FILE__,
+                          kOperation, __LINE__);
     PropertiesNode properties;
     properties.SetNumber(key, value);
-    switch (operation) {
-        case NativeUserTracker::Operation::kSetOnce: Sdk::ProfileSetOnce(properties); break;
-        case NativeUserTracker::Operation::kIncrement: Sdk::ProfileIncrement(properties); break;
-        case NativeUserTracker::Operation::kSet: Sdk::ProfileSet(properties); break;
-        default: break;
-    }
+    if (operation == Op::kSetOnce) Sdk::ProfileSetOnce(properties);
+    else if (operation == Op::kIncrement) Sdk::ProfileIncrement(properties);
+    else Sdk::ProfileSet(properties);
 }
 
 }  // namespace
@@ -67,21 +73,9 @@ void NativeUserTracker::ProfileUserPropertyString(const std::string& key, const 
     CV_RAISE(NotSupported(key));
 }
 
-void NativeUserTracker::ProfileUserPropertyNumber(const std::string& key, int64_t value) {
-    const Operation operation = OperationOf(key);
-    if (operation == Operation::kNone) CV_RAISE(NotSupported(key));
-    if (operation == Operation::kAppend)
-        CV_RAISE("user property [" + key + "] is number value, it cannot be append to list!");
-    WriteNumber(key, value, operation);
-}
+void NativeUserTracker::ProfileUserPropertyNumber(const std::string& key, int64_t value) { WriteNumber(key, value); }
 
-void NativeUserTracker::ProfileUserPropertyNumber(const std::string& key, double value) {
-    const Operation operation = OperationOf(key);
-    if (operation == Operation::kNone) CV_RAISE(NotSupported(key));
-    if (operation == Operation::kAppend)
-        CV_RAISE("user property [" + key + "] is number value, it cannot be append to list!");
-    WriteNumber(key, value, operation);
-}
+void NativeUserTracker::ProfileUserPropertyNumber(const std::string& key, double value) { WriteNumber(key, value); }
 
 void NativeUserTracker::ProfileUserPropertyDateTime(const std::string& key, int64_t value) {
     const Operation operation = OperationOf(key);
