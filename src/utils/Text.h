@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Utils {
 
@@ -23,5 +24,9 @@ inline std::string WideToAnsi(std::wstring_view text) { return ToNarrow(text, kC
 // ASCII-only helpers for texts that are known to be plain ASCII (numbers,
 // compiler-given names).
 std::wstring AsciiToWide(std::string_view text);
+
+// The lines of a text: split at line feeds, a carriage return before the
+// line feed dropped, the empty piece after a final line feed left out.
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 }  // namespace Utils

@@ -40,13 +40,8 @@ std::vector<std::string> Collector::StopAndReadRecords() {
     m_Process->WaitForExit(10000);
     m_Process->Close();
     m_Process.reset();
-    size_t start = 0;
-    while (start < m_Pending.size()) {
-        size_t end = m_Pending.find('\n', start);
-        if (end == std::string::npos) end = m_Pending.size();
-        if (end > start) records.push_back(m_Pending.substr(start, end - start));
-        start = end + 1;
-    }
+    for (std::string_view line : Utils::SplitLines(m_Pending))
+        if (!line.empty()) records.emplace_back(line);
     return records;
 }
 

@@ -44,3 +44,15 @@ TEST(Text, AsciiSurvivesTheAnsiCodePage) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SplitLines, DropsTheCarriageReturnBeforeEachLineFeed) {
+    using Lines = std::vector<std::string_view>;
+    EXPECT_EQ(Utils::SplitLines(""), Lines{});
+    EXPECT_EQ(Utils::SplitLines("a\nb"), (Lines{"a", "b"}));
+    EXPECT_EQ(Utils::SplitLines("a\r\n\r\nb\n"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(Utils::SplitLines("a\rb\n"), (Lines{"a\rb"})) << "only a carriage return at the end goes";
+}
+
+}  // namespace

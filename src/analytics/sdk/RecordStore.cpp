@@ -4,6 +4,7 @@
 #include "analytics/sdk/UploadBody.h"
 #include "platform/Debug.h"
 #include "platform/FileSystem.h"
+#include "utils/Text.h"
 
 #include <iostream>
 
@@ -28,15 +29,9 @@ void RecordStore::LoadStagingFileLocked() {
     const size_t room = kMaxQueueSize - m_Queue.size();
     if (room > 0 && bytes.size() <= kMaxStagingFileBytes) {
         std::deque<std::string> accepted;
-        size_t start = 0;
-        while (start < bytes.size()) {
-            size_t end = bytes.find('\n', start);
-            if (end == std::string::npos) end = bytes.size();
-            std::string line = bytes.substr(start, end - start);
-            start = end + 1;
-            if (!line.empty() && line.back() == '\r') line.pop_back();  // a file saved with CR LF
+        for (std::string_view line : Utils::SplitLines(bytes)) {
             if (line.empty() || line.front() != '{' || line.back() != '}') continue;
-            accepted.push_back(std::move(line));
+            accepted.emplace_back(line);
             if (accepted.size() > room) accepted.pop_front();
         }
         m_Queue.insert(m_Queue.begin(), accepted.begin(), accepted.end());

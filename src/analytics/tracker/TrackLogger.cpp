@@ -1,6 +1,7 @@
 #include "analytics/tracker/TrackLogger.h"
 
 #include "platform/FileSystem.h"
+#include "utils/Text.h"
 
 #include <filesystem>
 
@@ -42,13 +43,8 @@ std::vector<std::string> NativeTrackLogger::ReadEntries() {
     std::string bytes;
     std::vector<std::string> entries;
     if (!platform::ReadWholeFile(m_Path, bytes) || bytes.size() > kMaxLogBytes) return entries;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        if (end > start) entries.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-    }
+    for (std::string_view line : Utils::SplitLines(bytes))
+        if (!line.empty()) entries.emplace_back(line);
     return entries;
 }
 
